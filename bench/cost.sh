@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# What one page costs the release build of pagetop, beside a plain C program
+# that prints the same page with printf: write calls (strace), shared
+# libraries loaded (ldd), and instructions run by the whole process, start-up
+# included (callgrind, which counts the same on every run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --workflow --preset release >/dev/null
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cc -O2 -o "$tmp/printf_page" bench/printf_page.c
+
+writes() {
+    strace -o "$tmp/strace" -e trace=write "$1" 1234 >"$tmp/page"
+    grep -c '^write(' "$tmp/strace"
+}
+libraries() {
+    ldd "$1" | awk '$1 !~ /^(linux-vdso|\/)/ { printf "%s ", $1 }'
+}
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 1234 2>&1 >"$tmp/page" |
+        sed -n 's/.*Collected : //p'
+}
+
+base=$(instructions "$tmp/printf_page")
+printf '%-14s %6s  %-24s %12s\n' program writes libraries instructions
+for program in build/release/pagetop "$tmp/printf_page"; do
+    count=$(instructions "$program")
+    printf '%-14s %6s  %-24s %12s (%sx)\n' "$(basename "$program")" "$(writes "$program")" \
+        "$(libraries "$program")" "$count" "$(awk "BEGIN { printf \"%.3f\", $count / $base }")"
+done
