@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The Windows build runs on a plain Windows machine: it needs no DLL beyond
+# the system's own, so no MinGW runtime DLL has to ship beside it.
+# usage: dlls_test.sh OBJDUMP EXE
+set -u
+dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p')
+[ -n "$dlls" ] || {
+    echo "no DLL imports read from $2"
+    exit 1
+}
+extra=$(grep -v -i -x -E 'kernel32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-.*\.dll' <<<"$dlls")
+[ -z "$extra" ] || {
+    echo "needs DLLs that a plain Windows lacks: $extra"
+    exit 1
+}
