@@ -32,8 +32,9 @@ int main(int argc, char *argv[])
             std::fputs("0x00000000\n", stdout);
     }
     // A full disk or a closed stdout must not pass for a written page: check
-    // once, after the last byte has left the buffer.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    // once, after the last byte has left the buffer, and close stdout here,
+    // since some file systems (NFS, quotas) report a lost write only then.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
         std::fprintf(stderr, "pagetop: write error: %s\n", std::strerror(errno));
         return 1;
     }
