@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# cmake --install lays out the tool and its manual page under the prefix.
-# usage: install_test.sh CMAKE BUILD_DIR TOOL_FILE_NAME
+# cmake --install lays out the tool, its manual page and its CMake package
+# where GNUInstallDirs says, for the configuration under test.
+# usage: install_test.sh CMAKE BUILD_DIR CONFIG FILE...
+#   FILE  a path the install must create, relative to the prefix
 set -u
+cmake=$1 build=$2 config=$3
+shift 3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-"$1" --install "$2" --prefix "$prefix" >/dev/null || exit 1
+"$cmake" --install "$build" --config "$config" --prefix "$prefix" >/dev/null || exit 1
 status=0
-for file in "bin/$3" share/man/man1/pagetop.1; do
+for file in "$@"; do
     [ -f "$prefix/$file" ] || {
         echo "not installed: $file"
         status=1
