@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Two clean Release builds of the checked-out commit, from two different
+# source and build paths, install the same files, byte for byte. Prints the
+# sha256 of each. Arguments go to cmake, to build for another target:
+#
+#   tests/reproducible_test.sh
+#   tests/reproducible_test.sh -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++
+set -euo pipefail
+source=$(cd "$(dirname "$0")/.." && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+copies=("$tmp/a/pagetop" "$tmp/another/path/src")
+for copy in "${copies[@]}"; do
+    mkdir -p "$copy"
+    git -C "$source" archive HEAD | tar -x -C "$copy"
+    cmake -S "$copy" -B "$copy/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "$@" >/dev/null
+    cmake --build "$copy/build" >/dev/null
+    cmake --install "$copy/build" --prefix "$copy/install" >/dev/null
+done
+cd "${copies[0]}/install"
+find . -type f | sort | xargs sha256sum
+diff -r . "${copies[1]}/install"
