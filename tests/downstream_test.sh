@@ -53,8 +53,10 @@ expect_page() {
     }
 }
 
-build_with_size 1234 && expect_page 0x000004d2
-build_with_size 70000 && expect_page 0x00011170
+build_with_size 1234
+expect_page 0x000004d2
+build_with_size 70000
+expect_page 0x00011170
 
 # A run that fails stops the build and leaves no page, whole or partial: the
 # file size limit kills pagetop half-way through a 5632-byte page.
