@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Another project takes pagetop one way and makes a header page with it, then
-# follows a change of the merged file's size, and stops on a failed run
-# without leaving a page behind.
+# Another project takes pagetop one way and makes a header page with it. The
+# page follows the merged file and the tool; a merged file too large for the
+# page, or a run that fails, stops the build with a message and leaves no
+# page; and pagetop adds no test and no install of its own to the project.
 #
 # usage: downstream_test.sh WAY CMAKE GENERATOR PROJECT PAGETOP CONFIG
 #   WAY      find_package: PAGETOP is a build of pagetop, installed here
@@ -9,10 +10,18 @@
 #            pagetop's source
 #   PROJECT  the downstream project's source
 set -u
-way=$1 cmake=$2 generator=$3 project=$4 pagetop=$5 config=${6:-}
+way=$1 cmake=$2 generator=$3 project=$4 pagetop=$5 config=${6:-Debug}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 build=$tmp/build
+page=$build/pages/$config/header.txt
+failures=0
+
+fail() {
+    echo "FAIL: $1"
+    cat "$tmp/log"
+    failures=$((failures + 1))
+}
 
 case $way in
 find_package)
@@ -30,7 +39,7 @@ add_subdirectory)
     ;;
 esac
 
-"$cmake" -S "$project" -B "$build" -G "$generator" "${way_args[@]}" \
+"$cmake" -S "$project" -B "$build" -G "$generator" "${way_args[@]}" -DCMAKE_BUILD_TYPE="$config" \
     "-DMERGED_INPUT=$tmp/merged.input" >"$tmp/log" 2>&1 || {
     cat "$tmp/log"
     exit 1
@@ -38,40 +47,53 @@ esac
 
 # build_with_size SIZE: the merged file gets SIZE bytes, and the build runs.
 build_with_size() {
-    head -c "$1" /dev/zero >"$tmp/merged.input"
+    rm -f "$tmp/merged.input"
+    truncate -s "$1" "$tmp/merged.input"
     "$cmake" --build "$build" --config "$config" >"$tmp/log" 2>&1
 }
 
-# expect_page WORD: the header page is in place, with WORD as its first line.
+# expect_page SIZE WORD: with a merged file of SIZE bytes, the build writes
+# the header page with WORD as its first line.
 expect_page() {
-    { echo "$1"; yes 0x00000000 | head -n 511; } >"$tmp/want"
-    cmp -s "$build/header.txt" "$tmp/want" || {
-        echo "header page: want first line $1, got:"
-        head -n 1 "$build/header.txt"
-        cat "$tmp/log"
-        exit 1
-    }
+    build_with_size "$1" || fail "size $1: the build failed"
+    { echo "$2"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    cmp -s "$page" "$tmp/want" || fail "size $1: want first line $2, got '$(head -n 1 "$page")'"
 }
 
-build_with_size 1234
-expect_page 0x000004d2
-build_with_size 70000
-expect_page 0x00011170
+# expect_no_page SIZE MESSAGE: with a merged file of SIZE bytes, the build
+# stops, says MESSAGE, and leaves no page, whole or partial.
+expect_no_page() {
+    if build_with_size "$1"; then
+        fail "size $1: the build went on"
+    fi
+    # CMake folds long messages over lines.
+    tr -s ' \n' '  ' <"$tmp/log" | grep -qF "$2" || fail "size $1: the build does not say '$2'"
+    for file in "$page" "$page.partial"; do
+        [ ! -e "$file" ] && [ ! -L "$file" ] || fail "size $1: the build left $file behind"
+    done
+}
 
-# A run that fails stops the build and leaves no page, whole or partial: the
-# file size limit kills pagetop half-way through a 5632-byte page.
-if (ulimit -f 4 && build_with_size 5); then
-    echo "the build went on after pagetop failed"
-    exit 1
+expect_page 1234 0x000004d2
+expect_page 70000 0x00011170
+expect_page 4294967295 0xffffffff
+expect_no_page 4294967296 "its size, 4294967296 bytes, does not fit in the page's 32-bit size word"
+expect_page 5 0x00000005
+
+# A newer tool writes the page again.
+touch "$(cat "$build/pagetop-path-$config.txt")"
+build_with_size 5
+grep -q 'Writing the header page' "$tmp/log" || fail "a newer pagetop did not write the page again"
+
+# A write that fails: pagetop's own message reaches the build log.
+if [ -w /dev/full ]; then
+    ln -s /dev/full "$page.partial"
+    expect_no_page 6 "pagetop: write error: No space left on device"
 fi
-grep -q 'pagetop 5 failed' "$tmp/log" || {
-    echo "the build does not say that pagetop failed:"
-    cat "$tmp/log"
-    exit 1
-}
-for file in header.txt header.txt.partial; do
-    [ ! -e "$build/$file" ] || {
-        echo "a failed run left $file behind"
-        exit 1
-    }
-done
+
+# pagetop's tests and install rules stay out of the project's.
+(cd "$build" && ctest -C "$config" -N) >"$tmp/log" 2>&1
+grep -q '^Total Tests: 0$' "$tmp/log" || fail "pagetop's tests are among the project's"
+"$cmake" --install "$build" --config "$config" --prefix "$tmp/project-install" >"$tmp/log" 2>&1
+[ ! -e "$tmp/project-install" ] || fail "the project's install holds: $(cd "$tmp/project-install" && find . -type f)"
+
+exit $((failures > 0))

@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# A firmware build for a Cortex-M0 takes pagetop one way, with the cross
+# compiler also named in the environment, as an SDK's set-up script leaves
+# it. The page rule must run a pagetop built for this machine, write the
+# page of the real image, follow the image as it grows, and do nothing on a
+# build with nothing new.
+#
+# usage: firmware_test.sh WAY CMAKE GENERATOR SOURCE [CONFIG]
+#   WAY     subdirectory, fetch or package (see tests/firmware/CMakeLists.txt)
+#   SOURCE  pagetop's source
+#
+# Exits 77, skipped, where the machine lacks the ARM compiler, or git for
+# the fetch way.
+set -u
+way=$1 cmake=$2 generator=$3 source=$4 config=${5:-Release}
+command -v arm-none-eabi-gcc >/dev/null || {
+    echo "skipped: needs arm-none-eabi-gcc (gcc-arm-none-eabi)"
+    exit 77
+}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+project=$source/tests/firmware
+toolchain=$project/arm-none-eabi.cmake
+build=$tmp/build
+
+# fail MESSAGE: says what went wrong, shows the last log, and stops.
+fail() {
+    echo "FAIL ($way, $generator): $1"
+    [ ! -f "$tmp/log" ] || cat "$tmp/log"
+    exit 1
+}
+
+# cross COMMAND...: runs COMMAND with the environment of a cross build.
+cross() {
+    CC=arm-none-eabi-gcc CXX=arm-none-eabi-g++ CFLAGS="-mcpu=cortex-m0 -mthumb" \
+        CXXFLAGS="-mcpu=cortex-m0 -mthumb" LDFLAGS=-nostdlib CMAKE_TOOLCHAIN_FILE="$toolchain" \
+        "$@" >"$tmp/log" 2>&1
+}
+
+# configure DIR ARG...: configures the firmware in DIR.
+configure() {
+    local dir=$1
+    shift
+    cross "$cmake" -S "$project" -B "$dir" -G "$generator" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE="$config" -DPAGETOP_WAY="$way" "${way_args[@]}" "$@"
+}
+
+# build DIR: builds the firmware in DIR and checks its header page against
+# the image's real size.
+build() {
+    cross "$cmake" --build "$1" --config "$config" || fail "the build failed"
+    local size
+    size=$(wc -c <"$1/app/fw.bin") || fail "no image"
+    { printf '0x%08x\n' "$size"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    cmp -s "$1/images/header.txt" "$tmp/want" ||
+        fail "the page does not name the image's $size bytes: $(head -n 1 "$1/images/header.txt")"
+}
+
+case $way in
+subdirectory)
+    way_args=("-DPAGETOP_SOURCE=$source")
+    ;;
+fetch)
+    command -v git >/dev/null && git -C "$source" rev-parse --verify -q HEAD >/dev/null || {
+        echo "skipped: needs git and a git checkout of pagetop"
+        exit 77
+    }
+    git clone -q "$source" "$tmp/pagetop.git" || exit 1
+    way_args=("-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$(git -C "$source" rev-parse HEAD)")
+    ;;
+package)
+    # The host install puts libraries in a multiarch folder, as Debian's
+    # does; a 32-bit ARM build must still find and accept the package.
+    "$cmake" -S "$source" -B "$tmp/host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >"$tmp/log" 2>&1 &&
+        "$cmake" --build "$tmp/host" >"$tmp/log" 2>&1 &&
+        "$cmake" --install "$tmp/host" --prefix "$tmp/install" >"$tmp/log" 2>&1 ||
+        fail "could not install pagetop for the host"
+    way_args=("-DCMAKE_PREFIX_PATH=$tmp/install")
+    ;;
+*)
+    echo "unknown way: $way"
+    exit 2
+    ;;
+esac
+
+configure "$build" -DFIRMWARE_PADDING=100 || fail "configure failed"
+if [ "$way" != package ]; then
+    grep -q '^-- pagetop: building a host pagetop with /' "$tmp/log" ||
+        fail "the configure step does not say which pagetop the build uses"
+fi
+build "$build"
+tool=$(cat "$build/pagetop-path-$config.txt")
+"$tool" 1 >"$tmp/page" && [ "$(head -n 1 "$tmp/page")" = 0x00000001 ] ||
+    fail "the page rule runs $tool, which does not run here"
+
+# A second build has nothing to do.
+touch "$tmp/marker"
+sleep 1
+build "$build"
+# Only the build tools' own records of dependencies may be written again.
+changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
+[ -z "$changed" ] || fail "a second build wrote: $changed"
+
+# The image grows, and the page follows it.
+configure "$build" -DFIRMWARE_PADDING=5000 || fail "configure failed"
+build "$build"
+
+case $way in
+fetch)
+    # A change to pagetop's source rebuilds the host tool, and the page is
+    # written again.
+    touch "$build/_deps/pagetop-src/sw/tools/conv/pagetop.cpp"
+    build "$build"
+    grep -q 'Writing the header page' "$tmp/log" || fail "a rebuilt pagetop did not write the page again"
+    ;;
+subdirectory)
+    # A pagetop the user names is used as it is, and none is built.
+    configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || fail "configure failed"
+    build "$tmp/named"
+    [ ! -e "$tmp/named/pagetop/host" ] || fail "a host pagetop was built though one was named"
+    # Without a host compiler, the configure step stops and says what to set.
+    if configure "$tmp/no-compiler" -DPAGETOP_HOST_CXX_COMPILER=/nonexistent/c++; then
+        fail "configure went on without a host compiler"
+    fi
+    grep -q PAGETOP_HOST_CXX_COMPILER "$tmp/log" && grep -q PAGETOP_HOST_EXECUTABLE "$tmp/log" ||
+        fail "the configure step does not name the variables to set"
+    ;;
+esac
+exit 0
