@@ -10,11 +10,11 @@
 #            pagetop's source
 #   PROJECT  the downstream project's source
 set -u
-way=$1 cmake=$2 generator=$3 project=$4 pagetop=$5 config=${6:-Debug}
+way=$1 cmake=$2 generator=$3 project=$4 pagetop=$5 config=${6:-}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 build=$tmp/build
-page=$build/pages/$config/header.txt
+page=$build/pages/${config:+$config/}header.txt
 failures=0
 
 fail() {
