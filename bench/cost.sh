@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # What one page costs the release build of pagetop, beside a plain C program
 # that prints the same page with printf: write calls (strace), shared
 # libraries loaded (ldd), and instructions run by the whole process, start-up
-# included (callgrind, which counts the same on every run).
+# included (callgrind, which counts the same on every run). Exits 1 when the
+# tool is over its bounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --workflow --preset release >/dev/null
@@ -29,3 +32,14 @@ for program in build/release/pagetop "$tmp/printf_page"; do
     printf '%-14s %6s  %-24s %12s (%sx)\n' "$(basename "$program")" "$(writes "$program")" \
         "$(libraries "$program")" "$count" "$(awk "BEGIN { printf \"%.3f\", $count / $base }")"
 done
+
+# The bounds: the page leaves in at most 2 write calls, nothing loads but the
+# C library, and the whole process runs at most 1.05 times the instructions
+# of the printf program. Counts, not times, so they hold on a busy machine.
+status=0
+tool=build/release/pagetop
+[ "$(writes $tool)" -le 2 ] || { echo "FAIL: more than 2 write calls for a page"; status=1; }
+[ "$(libraries $tool)" = "libc.so.6 " ] || { echo "FAIL: loads $(libraries $tool)"; status=1; }
+awk "BEGIN { exit !($(instructions $tool) <= 1.05 * $base) }" ||
+    { echo "FAIL: more than 1.05 times the instructions of the printf program"; status=1; }
+exit $status

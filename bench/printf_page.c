@@ -1,3 +1,5 @@
+/* SPDX-FileCopyrightText: 2026 The pagetop authors
+ * SPDX-License-Identifier: MIT */
 /* The yardstick for pagetop's cost: the same page from a plain C program. */
 #include <stdio.h>
 #include <stdlib.h>

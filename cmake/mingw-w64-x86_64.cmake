@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Windows x86_64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(wine_loader wine64)

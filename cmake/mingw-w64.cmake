@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Cross-builds for Windows with MinGW-w64 on Debian's g++-mingw-w64 packages.
 # Included by the toolchain file of each processor, which sets
 # CMAKE_SYSTEM_PROCESSOR and wine_loader first.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Depfiles name their paths as the build tree sees them, under every generator.
 if(POLICY CMP0116)
     cmake_policy(SET CMP0116 NEW)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # pagetop for a build that cross-compiles and takes pagetop's source: the
 # header page is written at build time, on the build machine, so the tool
 # must be built for the build machine, not for the target. Defines the

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # The step behind pagetop_add_header_page:
 #   cmake -DPAGETOP=<tool> -DMERGED=<file> -DOUTPUT=<file> [-DDEPFILE=<file>] -P this file
 # The page is written beside OUTPUT and renamed into place only once pagetop

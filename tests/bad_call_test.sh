@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # A bad call of pagetop_add_header_page stops the configure step with a
 # message that says what is wrong.
 # usage: bad_call_test.sh CMAKE SOURCE

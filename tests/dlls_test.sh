@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # The Windows build runs on a plain Windows machine: it needs no DLL beyond
 # the system's own, so no MinGW runtime DLL has to ship beside it.
 # usage: dlls_test.sh OBJDUMP EXE

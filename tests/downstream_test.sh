@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Another project takes pagetop one way and makes a header page with it. The
 # page follows the merged file and the tool; a merged file too large for the
 # page, or a run that fails, stops the build with a message and leaves no
@@ -69,7 +71,9 @@ expect_no_page() {
     # CMake folds long messages over lines.
     tr -s ' \n' '  ' <"$tmp/log" | grep -qF "$2" || fail "size $1: the build does not say '$2'"
     for file in "$page" "$page.partial"; do
-        [ ! -e "$file" ] && [ ! -L "$file" ] || fail "size $1: the build left $file behind"
+        if [ -e "$file" ] || [ -L "$file" ]; then
+            fail "size $1: the build left $file behind"
+        fi
     done
 }
 

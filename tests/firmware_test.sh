@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # A firmware build for a Cortex-M0 takes pagetop one way, with the cross
 # compiler also named in the environment, as an SDK's set-up script leaves
 # it. The page rule must run a pagetop built for this machine, write the
@@ -61,21 +63,24 @@ subdirectory)
     way_args=("-DPAGETOP_SOURCE=$source")
     ;;
 fetch)
-    command -v git >/dev/null && git -C "$source" rev-parse --verify -q HEAD >/dev/null || {
+    { command -v git >/dev/null && git -C "$source" rev-parse --verify -q HEAD >/dev/null; } || {
         echo "skipped: needs git and a git checkout of pagetop"
         exit 77
     }
     git clone -q "$source" "$tmp/pagetop.git" || exit 1
-    way_args=("-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$(git -C "$source" rev-parse HEAD)")
+    # The fall-back to the source, even where a pagetop is installed.
+    way_args=("-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$(git -C "$source" rev-parse HEAD)"
+        -DCMAKE_DISABLE_FIND_PACKAGE_pagetop=ON)
     ;;
 package)
     # The host install puts libraries in a multiarch folder, as Debian's
     # does; a 32-bit ARM build must still find and accept the package.
-    "$cmake" -S "$source" -B "$tmp/host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >"$tmp/log" 2>&1 &&
-        "$cmake" --build "$tmp/host" >"$tmp/log" 2>&1 &&
-        "$cmake" --install "$tmp/host" --prefix "$tmp/install" >"$tmp/log" 2>&1 ||
-        fail "could not install pagetop for the host"
+    {
+        "$cmake" -S "$source" -B "$tmp/host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+            -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >"$tmp/log" 2>&1 &&
+            "$cmake" --build "$tmp/host" >"$tmp/log" 2>&1 &&
+            "$cmake" --install "$tmp/host" --prefix "$tmp/install" >"$tmp/log" 2>&1
+    } || fail "could not install pagetop for the host"
     way_args=("-DCMAKE_PREFIX_PATH=$tmp/install")
     ;;
 *)
@@ -91,7 +96,7 @@ if [ "$way" != package ]; then
 fi
 build "$build"
 tool=$(cat "$build/pagetop-path-$config.txt")
-"$tool" 1 >"$tmp/page" && [ "$(head -n 1 "$tmp/page")" = 0x00000001 ] ||
+{ "$tool" 1 >"$tmp/page" && [ "$(head -n 1 "$tmp/page")" = 0x00000001 ]; } ||
     fail "the page rule runs $tool, which does not run here"
 
 # A second build has nothing to do.
@@ -123,7 +128,7 @@ subdirectory)
     if configure "$tmp/no-compiler" -DPAGETOP_HOST_CXX_COMPILER=/nonexistent/c++; then
         fail "configure went on without a host compiler"
     fi
-    grep -q PAGETOP_HOST_CXX_COMPILER "$tmp/log" && grep -q PAGETOP_HOST_EXECUTABLE "$tmp/log" ||
+    { grep -q PAGETOP_HOST_CXX_COMPILER "$tmp/log" && grep -q PAGETOP_HOST_EXECUTABLE "$tmp/log"; } ||
         fail "the configure step does not name the variables to set"
     ;;
 esac

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # cmake --install lays out the tool, its manual page and its CMake package
 # where GNUInstallDirs says, for the configuration under test.
 # usage: install_test.sh CMAKE BUILD_DIR CONFIG FILE...

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Runs pagetop as its users do and checks what they see: the bytes on stdout,
 # the text on stderr and the exit status.
 #

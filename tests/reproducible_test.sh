@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # Two clean Release builds of the checked-out commit, from two different
 # source and build paths, install the same files, byte for byte. Prints the
 # sha256 of each. Arguments go to cmake, to build for another target:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
 # A bare-metal Cortex-M0 toolchain file of the kind firmware projects use,
 # for Debian's gcc-arm-none-eabi.
 set(CMAKE_SYSTEM_NAME Generic)

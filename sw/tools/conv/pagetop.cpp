@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pagetop authors
+// SPDX-License-Identifier: MIT
 // pagetop: writes the header page that goes in front of a merged file, 512
 // words of 32 bits as text, one per line: the file size, then 511 zeros.
 #include <cerrno>
