@@ -76,7 +76,7 @@ for arch in x86_64 aarch64; do
     fi
 done
 
-export WINEPREFIX=$tmp/wine WINEDEBUG=-all QEMU_RESERVED_VA=0x81000000
+export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d QEMU_RESERVED_VA=0x81000000
 for arch in x86_64 i686; do
     unzip -q "$out/pagetop-$version-windows-$arch.zip" -d "$tmp/windows"
     loader=/usr/lib/wine/wine64
