@@ -7,8 +7,14 @@
 # one nor the last build's, which belongs to another merged file.
 file(SIZE "${MERGED}" size)
 # pagetop keeps the low 32 bits of its argument: past 32 bits the page would
-# name another size.
-if(size GREATER 4294967295)
+# name another size. Windows CMake's file(SIZE) keeps only the low 32 bits
+# itself, so ask for the byte at offset 4294967295 too: it is there only in
+# a file too large for the page.
+file(READ "${MERGED}" last_byte OFFSET 4294967295 LIMIT 1 HEX)
+if(size GREATER 4294967295 OR NOT last_byte STREQUAL "")
+    if(NOT size GREATER 4294967295)
+        set(size "at least 4294967296")
+    endif()
     file(REMOVE "${OUTPUT}")
     message(FATAL_ERROR "no header page for ${MERGED}: its size, ${size} bytes, "
         "does not fit in the page's 32-bit size word")
