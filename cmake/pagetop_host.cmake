@@ -43,6 +43,12 @@ set(host_pagetop ${host_dir}/bin/pagetop${CMAKE_HOST_EXECUTABLE_SUFFIX})
 set(unset_toolchain_environment
     --unset=CC --unset=CXX --unset=CFLAGS --unset=CXXFLAGS --unset=CPPFLAGS
     --unset=LDFLAGS --unset=CMAKE_TOOLCHAIN_FILE)
+if(CMAKE_GENERATOR MATCHES "Make")
+    # Make shares its job server only with a recipe that runs $(MAKE).
+    set(host_build_command "$(MAKE)" pagetop)
+else()
+    set(host_build_command ${CMAKE_COMMAND} --build <BINARY_DIR> --config Release --target pagetop)
+endif()
 ExternalProject_Add(pagetop_host
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     PREFIX ${host_dir}
@@ -57,7 +63,7 @@ ExternalProject_Add(pagetop_host
         -DCMAKE_RUNTIME_OUTPUT_DIRECTORY_RELEASE=${host_dir}/bin
         -DBUILD_TESTING=OFF
         -DPAGETOP_INSTALL=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --config Release --target pagetop
+    BUILD_COMMAND ${host_build_command}
     # Ninja must know which rule makes the tool the page rules run.
     BUILD_BYPRODUCTS ${host_pagetop}
     INSTALL_COMMAND "")
