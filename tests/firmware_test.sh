@@ -3,22 +3,35 @@
 # SPDX-License-Identifier: MIT
 # A firmware build for a Cortex-M0 takes pagetop one way, with the cross
 # compiler also named in the environment, as an SDK's set-up script leaves
-# it. The page rule must run a pagetop built for this machine, write the
-# page of the real image, follow the image as it grows, and do nothing on a
-# build with nothing new.
+# it. The page rule, in another folder than the one that takes pagetop, must
+# run a pagetop built for this machine, write the page of the real image,
+# follow the image as it grows, and do nothing on a build with nothing new.
 #
 # usage: firmware_test.sh WAY CMAKE GENERATOR SOURCE [CONFIG]
-#   WAY     subdirectory, fetch or package (see tests/firmware/CMakeLists.txt)
+#   WAY     subdirectory, fetch (from the source), fetch-installed (finds
+#           an install first) or package (see tests/firmware/deps)
 #   SOURCE  pagetop's source
 #
-# Exits 77, skipped, where the machine lacks the ARM compiler, or git for
-# the fetch way.
+# Exits 77, skipped, where the machine lacks the ARM compiler, git for the
+# fetch ways, or CMake 3.24 for FetchContent's FIND_PACKAGE_ARGS.
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 way=$1 cmake=$2 generator=$3 source=$4 config=${5:-Release}
-command -v arm-none-eabi-gcc >/dev/null || {
-    echo "skipped: needs arm-none-eabi-gcc (gcc-arm-none-eabi)"
+skip() {
+    echo "skipped: $1"
     exit 77
 }
+command -v arm-none-eabi-gcc >/dev/null || skip "needs arm-none-eabi-gcc (gcc-arm-none-eabi)"
+case $way in
+fetch*)
+    cmake_version=$("$cmake" --version | sed -n '1s/^cmake version //p')
+    [ "$(printf '%s\n' 3.24 "$cmake_version" | sort -V | head -n 1)" = 3.24 ] ||
+        skip "the $way way needs CMake 3.24 (FIND_PACKAGE_ARGS), this is $cmake_version"
+    { command -v git >/dev/null && git -C "$source" rev-parse --verify -q HEAD >/dev/null; } ||
+        skip "needs git and a git checkout of pagetop"
+    ;;
+esac
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 project=$source/tests/firmware
@@ -47,10 +60,12 @@ configure() {
         -DCMAKE_BUILD_TYPE="$config" -DPAGETOP_WAY="$way" "${way_args[@]}" "$@"
 }
 
-# build DIR: builds the firmware in DIR and checks its header page against
-# the image's real size.
+# build DIR: builds the firmware in DIR, two jobs at a time, and checks its
+# header page against the image's real size.
 build() {
-    cross "$cmake" --build "$1" --config "$config" || fail "the build failed"
+    cross "$cmake" --build "$1" --config "$config" --parallel 2 || fail "the build failed"
+    # A sub-build that Make cannot hand its job server runs one job at a time.
+    ! grep -i 'jobserver' "$tmp/log" || fail "the build did not share Make's job server"
     local size
     size=$(wc -c <"$1/app/fw.bin") || fail "no image"
     { printf '0x%08x\n' "$size"; yes 0x00000000 | head -n 511; } >"$tmp/want"
@@ -58,29 +73,35 @@ build() {
         fail "the page does not name the image's $size bytes: $(head -n 1 "$1/images/header.txt")"
 }
 
-case $way in
-subdirectory)
-    way_args=("-DPAGETOP_SOURCE=$source")
-    ;;
-fetch)
-    { command -v git >/dev/null && git -C "$source" rev-parse --verify -q HEAD >/dev/null; } || {
-        echo "skipped: needs git and a git checkout of pagetop"
-        exit 77
-    }
-    git clone -q "$source" "$tmp/pagetop.git" || exit 1
-    # The fall-back to the source, even where a pagetop is installed.
-    way_args=("-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$(git -C "$source" rev-parse HEAD)"
-        -DCMAKE_DISABLE_FIND_PACKAGE_pagetop=ON)
-    ;;
-package)
-    # The host install puts libraries in a multiarch folder, as Debian's
-    # does; a 32-bit ARM build must still find and accept the package.
+# install_host: installs pagetop for this machine into $tmp/install. The
+# host install puts libraries in a multiarch folder, as Debian's does; a
+# 32-bit ARM build must still find and accept the package.
+install_host() {
     {
         "$cmake" -S "$source" -B "$tmp/host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
             -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >"$tmp/log" 2>&1 &&
             "$cmake" --build "$tmp/host" >"$tmp/log" 2>&1 &&
             "$cmake" --install "$tmp/host" --prefix "$tmp/install" >"$tmp/log" 2>&1
     } || fail "could not install pagetop for the host"
+}
+
+case $way in
+subdirectory)
+    way_args=("-DPAGETOP_SOURCE=$source")
+    ;;
+fetch | fetch-installed)
+    commit=$(working_tree_repo "$source" "$tmp/pagetop.git") || fail "could not copy pagetop's working tree"
+    way_args=(-DPAGETOP_WAY=fetch "-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$commit")
+    if [ "$way" = fetch ]; then
+        # The fall-back to the source, even where a pagetop is installed.
+        way_args+=(-DCMAKE_DISABLE_FIND_PACKAGE_pagetop=ON)
+    else
+        install_host
+        way_args+=("-DCMAKE_PREFIX_PATH=$tmp/install")
+    fi
+    ;;
+package)
+    install_host
     way_args=("-DCMAKE_PREFIX_PATH=$tmp/install")
     ;;
 *)
@@ -90,10 +111,12 @@ package)
 esac
 
 configure "$build" -DFIRMWARE_PADDING=100 || fail "configure failed"
-if [ "$way" != package ]; then
-    grep -q '^-- pagetop: building a host pagetop with /' "$tmp/log" ||
-        fail "the configure step does not say which pagetop the build uses"
-fi
+case $way in
+subdirectory | fetch) said="building a host pagetop with /" ;;
+*) said="using $tmp/install/bin/pagetop" ;;
+esac
+grep -q -- "^-- pagetop: $said" "$tmp/log" ||
+    fail "the configure step does not say which pagetop the build uses: '-- pagetop: $said'"
 build "$build"
 tool=$(cat "$build/pagetop-path-$config.txt")
 { "$tool" 1 >"$tmp/page" && [ "$(head -n 1 "$tmp/page")" = 0x00000001 ]; } ||
@@ -112,6 +135,9 @@ configure "$build" -DFIRMWARE_PADDING=5000 || fail "configure failed"
 build "$build"
 
 case $way in
+fetch-installed)
+    [ ! -e "$build/_deps/pagetop-src" ] || fail "pagetop was fetched though one is installed"
+    ;;
 fetch)
     # A change to pagetop's source rebuilds the host tool, and the page is
     # written again.
@@ -123,7 +149,7 @@ subdirectory)
     # A pagetop the user names is used as it is, and none is built.
     configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || fail "configure failed"
     build "$tmp/named"
-    [ ! -e "$tmp/named/pagetop/host" ] || fail "a host pagetop was built though one was named"
+    [ ! -e "$tmp/named/deps/pagetop/host" ] || fail "a host pagetop was built though one was named"
     # Without a host compiler, the configure step stops and says what to set.
     if configure "$tmp/no-compiler" -DPAGETOP_HOST_CXX_COMPILER=/nonexistent/c++; then
         fail "configure went on without a host compiler"

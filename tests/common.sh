@@ -1,0 +1,37 @@
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
+# shellcheck shell=bash
+# Sourced by the test scripts.
+
+# copy_working_tree SOURCE DEST: copies pagetop's files into DEST as they are
+# in SOURCE's working tree, uncommitted changes and new files included, so
+# that a test of a copy tests the change at hand, not the last commit.
+copy_working_tree() {
+    local file
+    mkdir -p "$2" || return
+    git -C "$1" ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do
+            # A file deleted in the working tree stays out.
+            [ ! -e "$1/$file" ] || printf '%s\0' "$file"
+        done | tar -C "$1" --null -T - -cf - | tar -x -C "$2"
+}
+
+# working_tree_repo SOURCE DEST: makes DEST a git repository whose one
+# commit holds SOURCE's working tree, and prints that commit.
+working_tree_repo() {
+    copy_working_tree "$1" "$2" &&
+        git -C "$2" init -q &&
+        git -C "$2" add -A &&
+        git -C "$2" -c user.name=test -c user.email=test@pagetop.invalid commit -q -m "working tree" &&
+        git -C "$2" rev-parse HEAD
+}
+
+# wine_environment PREFIX: runs wine in the prefix PREFIX, never in ~/.wine,
+# with its menu builder off, so that nothing lands in ~/.local or ~/.config
+# either, and with none of its own notes on stderr. Where the kernel runs no
+# 32-bit code, qemu-user runs wine's 32-bit programs: a 2 GiB address space,
+# what 32-bit Windows gives a program, spares wine's start-up a probe of all
+# 4 GiB under emulation. Without qemu, QEMU_RESERVED_VA is ignored.
+wine_environment() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d QEMU_RESERVED_VA=0x81000000
+}

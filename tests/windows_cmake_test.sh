@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
+# A build on a Windows build machine: Windows CMake and Ninja, run by wine,
+# find an installed Windows pagetop and write header pages with it. The pages
+# are exact, LF only, for names with spaces too; a merged file too large for
+# the page stops the build and leaves no page; a second build does nothing.
+#
+# usage: windows_cmake_test.sh CMAKE_EXE NINJA_EXE PREFIX...
+#   PREFIX  an unpacked Windows release zip, or a Windows install of pagetop
+set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
+cmake_exe=$1 ninja_exe=$2
+shift 2
+project=$(cd "$(dirname "$0")/windows" && pwd)
+wine=$(command -v /usr/lib/wine/wine64 wine64 | head -n 1)
+[ -n "$wine" ] || {
+    echo "skipped: needs wine64"
+    exit 77
+}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+wine_environment "$tmp/wine"
+failures=0
+
+fail() {
+    echo "FAIL ($prefix): $1"
+    cat "$tmp/log"
+    failures=$((failures + 1))
+}
+
+# cmake ARG...: Windows CMake, its output in $tmp/log.
+cmake() {
+    "$wine" "$cmake_exe" "$@" >"$tmp/log" 2>&1
+}
+
+# expect_page FILE SIZE: FILE is the header page for SIZE bytes, to the byte.
+expect_page() {
+    { printf '0x%08x\n' "$2"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    cmp -s "$1" "$tmp/want" || fail "$1 is not the page for $2 bytes: $(head -n 1 "$1" | od -c | head -n 1)"
+}
+
+for prefix in "$@"; do
+    build=$tmp/build
+    rm -rf "$build"
+    head -c 1234 /dev/zero >"$tmp/parts"
+    truncate -s 4294967295 "$tmp/big"
+    cmake -S "$project" -B "$build" -G Ninja -DCMAKE_MAKE_PROGRAM="$ninja_exe" \
+        -DCMAKE_PREFIX_PATH="$prefix" -DPARTS="$tmp/parts" -DBIG="$tmp/big" || {
+        fail "configure failed"
+        continue
+    }
+    cmake --build "$build" || fail "the build failed"
+    expect_page "$build/pages/header page.txt" 1234
+    cmake --build "$build" || fail "the second build failed"
+    grep -q '^ninja: no work to do' "$tmp/log" || fail "the second build did work"
+
+    head -c 70000 /dev/zero >"$tmp/parts"
+    cmake --build "$build" || fail "the build failed"
+    expect_page "$build/pages/header page.txt" 70000
+
+    cmake --build "$build" --target big || fail "the build for 4294967295 bytes failed"
+    expect_page "$build/big.txt" 4294967295
+    # Windows CMake's file(SIZE) sees 0 bytes here: the low 32 bits.
+    truncate -s 4294967296 "$tmp/big"
+    if cmake --build "$build" --target big; then
+        fail "the build for 4294967296 bytes went on"
+    fi
+    tr -s ' \r\n' '   ' <"$tmp/log" |
+        grep -qF "its size, at least 4294967296 bytes, does not fit in the page's 32-bit size word" ||
+        fail "the build for 4294967296 bytes does not say why it stopped"
+    [ ! -e "$build/big.txt" ] || fail "the build for 4294967296 bytes left a page"
+done
+exit $((failures > 0))
