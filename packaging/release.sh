@@ -24,7 +24,7 @@ source=$(cd "$(dirname "$0")/.." && pwd)
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C
 umask 022
-version=$(sed -n 's/^    VERSION \([0-9.]*\)$/\1/p' "$source/CMakeLists.txt")
+version=$(cat "$source/VERSION")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -101,7 +101,7 @@ linux() {
 # windows ARCH: the zip for ARCH, with what a Windows user reads.
 windows() {
     local arch=$1 folder=$tmp/windows-$1/pagetop-$version-windows-$1
-    build "windows-$arch" -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER="$arch-w64-mingw32-g++"
+    build "windows-$arch" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-$arch.cmake"
     install "windows-$arch" "$folder"
     rm -r "$folder/share/man"
     cp "$src/LICENSE" "$src/README.md" "$folder/"

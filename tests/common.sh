@@ -25,13 +25,3 @@ working_tree_repo() {
         git -C "$2" -c user.name=test -c user.email=test@pagetop.invalid commit -q -m "working tree" &&
         git -C "$2" rev-parse HEAD
 }
-
-# wine_environment PREFIX: runs wine in the prefix PREFIX, never in ~/.wine,
-# with its menu builder off, so that nothing lands in ~/.local or ~/.config
-# either, and with none of its own notes on stderr. Where the kernel runs no
-# 32-bit code, qemu-user runs wine's 32-bit programs: a 2 GiB address space,
-# what 32-bit Windows gives a program, spares wine's start-up a probe of all
-# 4 GiB under emulation. Without qemu, QEMU_RESERVED_VA is ignored.
-wine_environment() {
-    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d QEMU_RESERVED_VA=0x81000000
-}

@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The pagetop authors
 # SPDX-License-Identifier: MIT
-# Two clean Release builds of the checked-out commit, from two different
-# source and build paths, install the same files, byte for byte. Prints the
-# sha256 of each. Arguments go to cmake, to build for another target:
+# Two clean Release builds of the working tree, from two different source
+# and build paths, install the same files, byte for byte. Prints the sha256
+# of each. Arguments go to cmake, to build for another target:
 #
 #   tests/reproducible_test.sh
-#   tests/reproducible_test.sh -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++
+#   tests/reproducible_test.sh -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 set -euo pipefail
 source=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=tests/common.sh
+. "$source/tests/common.sh"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 copies=("$tmp/a/pagetop" "$tmp/another/path/src")
 for copy in "${copies[@]}"; do
-    mkdir -p "$copy"
-    git -C "$source" archive HEAD | tar -x -C "$copy"
+    copy_working_tree "$source" "$copy"
     cmake -S "$copy" -B "$copy/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "$@" >/dev/null
     cmake --build "$copy/build" >/dev/null
     cmake --install "$copy/build" --prefix "$copy/install" >/dev/null

@@ -9,19 +9,19 @@
 # usage: windows_cmake_test.sh CMAKE_EXE NINJA_EXE PREFIX...
 #   PREFIX  an unpacked Windows release zip, or a Windows install of pagetop
 set -u
-# shellcheck source=tests/common.sh
-. "$(dirname "$0")/common.sh"
 cmake_exe=$1 ninja_exe=$2
 shift 2
-project=$(cd "$(dirname "$0")/windows" && pwd)
+source=$(cd "$(dirname "$0")/.." && pwd)
 wine=$(command -v /usr/lib/wine/wine64 wine64 | head -n 1)
 [ -n "$wine" ] || {
     echo "skipped: needs wine64"
     exit 77
 }
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-wine_environment "$tmp/wine"
+# One wine server for the whole test: a program started while the last
+# one's server shuts down may fail with "unknown error".
+"$source/cmake/wine-run" "$tmp/wine" "$(dirname "$wine")/wineserver" -p
+trap '"$source/cmake/wine-run" "$tmp/wine" "$(dirname "$wine")/wineserver" -k; rm -rf "$tmp"' EXIT
 failures=0
 
 fail() {
@@ -32,7 +32,7 @@ fail() {
 
 # cmake ARG...: Windows CMake, its output in $tmp/log.
 cmake() {
-    "$wine" "$cmake_exe" "$@" >"$tmp/log" 2>&1
+    "$source/cmake/wine-run" "$tmp/wine" "$wine" "$cmake_exe" "$@" >"$tmp/log" 2>&1
 }
 
 # expect_page FILE SIZE: FILE is the header page for SIZE bytes, to the byte.
@@ -46,7 +46,7 @@ for prefix in "$@"; do
     rm -rf "$build"
     head -c 1234 /dev/zero >"$tmp/parts"
     truncate -s 4294967295 "$tmp/big"
-    cmake -S "$project" -B "$build" -G Ninja -DCMAKE_MAKE_PROGRAM="$ninja_exe" \
+    cmake -S "$source/tests/windows" -B "$build" -G Ninja -DCMAKE_MAKE_PROGRAM="$ninja_exe" \
         -DCMAKE_PREFIX_PATH="$prefix" -DPARTS="$tmp/parts" -DBIG="$tmp/big" || {
         fail "configure failed"
         continue
