@@ -10,6 +10,10 @@ set(PAGETOP_HOST_EXECUTABLE "" CACHE FILEPATH
 set(PAGETOP_HOST_TOOLCHAIN_FILE "" CACHE FILEPATH
     "Toolchain file for the host build of pagetop")
 add_executable(pagetop::pagetop IMPORTED GLOBAL)
+if(PAGETOP_INSTALL)
+    message(WARNING "pagetop: PAGETOP_INSTALL installs nothing in a build for another machine: "
+        "the pagetop it runs is a tool of the build, not a part of what the build makes")
+endif()
 
 if(PAGETOP_HOST_EXECUTABLE)
     set_target_properties(pagetop::pagetop PROPERTIES IMPORTED_LOCATION "${PAGETOP_HOST_EXECUTABLE}")

@@ -150,6 +150,10 @@ subdirectory)
     configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || fail "configure failed"
     build "$tmp/named"
     [ ! -e "$tmp/named/deps/pagetop/host" ] || fail "a host pagetop was built though one was named"
+    # The host pagetop is no part of the firmware's install, and a build that
+    # asks for it is told so.
+    configure "$tmp/install-asked" -DPAGETOP_INSTALL=ON || fail "configure failed"
+    grep -q 'PAGETOP_INSTALL installs nothing' "$tmp/log" || fail "PAGETOP_INSTALL=ON passes in silence"
     # Without a host compiler, the configure step stops and says what to set.
     if configure "$tmp/no-compiler" -DPAGETOP_HOST_CXX_COMPILER=/nonexistent/c++; then
         fail "configure went on without a host compiler"
