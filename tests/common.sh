@@ -25,3 +25,9 @@ working_tree_repo() {
         git -C "$2" -c user.name=test -c user.email=test@pagetop.invalid commit -q -m "working tree" &&
         git -C "$2" rev-parse HEAD
 }
+
+# page_for SIZE: prints the header page for a merged file of SIZE bytes.
+page_for() {
+    printf '0x%08x\n' "$1"
+    yes 0x00000000 | head -n 511
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pagetop authors
+# SPDX-License-Identifier: MIT
+# Every way a build may make the merged file (tests/layouts/): after the
+# merged file changes, one build writes every page right, and a second
+# build writes nothing.
+#
+# usage: layouts_test.sh CMAKE GENERATOR SOURCE
+#   SOURCE  pagetop's source
+set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
+cmake=$1 generator=$2 source=$3
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+build=$tmp/build
+failures=0
+
+fail() {
+    echo "FAIL ($generator): $1"
+    cat "$tmp/log"
+    failures=$((failures + 1))
+}
+
+# build_with_size SIZE: the input gets SIZE bytes, one build runs, and every
+# page must name SIZE.
+build_with_size() {
+    head -c "$1" /dev/zero >"$tmp/input"
+    "$cmake" --build "$build" --config Release >"$tmp/log" 2>&1 || fail "size $1: the build failed"
+    page_for "$1" >"$tmp/want"
+    local page
+    for page in command plain post-build other-command; do
+        cmp -s "$build/pages/$page.txt" "$tmp/want" ||
+            fail "size $1: pages/$page.txt says $(head -n 1 "$build/pages/$page.txt")"
+    done
+}
+
+# expect_nothing_to_do: a second build writes no file.
+expect_nothing_to_do() {
+    touch "$tmp/marker"
+    sleep 1
+    "$cmake" --build "$build" --config Release >"$tmp/log" 2>&1 || fail "the second build failed"
+    local changed
+    changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
+    [ -z "$changed" ] || fail "a second build wrote: $changed"
+}
+
+head -c 1 /dev/zero >"$tmp/input"
+"$cmake" -S "$source/tests/layouts" -B "$build" -G "$generator" -DCMAKE_BUILD_TYPE=Release \
+    -DPAGETOP_SOURCE="$source" -DINPUT="$tmp/input" >"$tmp/log" 2>&1 || {
+    cat "$tmp/log"
+    exit 1
+}
+for size in 1234 3024 1024; do
+    sleep 1 # a new time stamp for the input
+    build_with_size $size
+    expect_nothing_to_do
+done
+exit $((failures > 0))
