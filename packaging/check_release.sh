@@ -39,9 +39,49 @@ consumer() {
     }
 }
 
+# expect_files ARCHIVE FILE...: ARCHIVE holds these files, under its one
+# top folder for a tarball or zip, and no others.
+expect_files() {
+    local archive=$1 listed
+    shift
+    case $archive in
+    *.deb) listed=$(dpkg-deb -c "$archive" | awk '{ print $6 }' | sed 's,^\./,,') ;;
+    *.tar.gz) listed=$(tar -tzf "$archive" | sed 's,^[^/]*/,,') ;;
+    *.zip) listed=$(unzip -Z1 "$archive" | sed 's,^[^/]*/,,') ;;
+    esac
+    diff <(grep -v '/$' <<<"$listed" | grep . | sort) <(printf '%s\n' "$@" | sort) >"$tmp/diff" || {
+        echo "FAIL: $(basename "$archive") does not hold what the README says (< holds, > should):"
+        cat "$tmp/diff"
+        exit 1
+    }
+}
+
 (cd "$out" && sha256sum -c --strict SHA256SUMS)
+package=(share/cmake/pagetop/pagetopConfig.cmake share/cmake/pagetop/pagetopConfigVersion.cmake
+    share/cmake/pagetop/pagetopTargets.cmake share/cmake/pagetop/pagetopTargets-release.cmake
+    share/cmake/pagetop/pagetop_add_header_page.cmake share/cmake/pagetop/pagetop_write_header_page.cmake)
 for deb in "$out"/*.deb; do
     lintian --fail-on error,warning "$deb"
+    expect_files "$deb" usr/bin/pagetop usr/share/man/man1/pagetop.1.gz "${package[@]/#/usr/}" \
+        usr/share/doc/pagetop/copyright usr/share/doc/pagetop/changelog.gz
+    rm -rf "$tmp/deb"
+    dpkg-deb -x "$deb" "$tmp/deb"
+    # lintian only notes a missing hardening flag. The tool has no array on
+    # its stack for a stack protector to guard, and is built without
+    # control flow protection: the rest must hold.
+    hardening-check --nostackprotector --nocfprotection "$tmp/deb/usr/bin/pagetop"
+    # apt must not install the package where the C library is too old to run it.
+    glibc=$(readelf --version-info "$tmp/deb/usr/bin/pagetop" | grep -o 'GLIBC_[0-9.]*' | sort -V | tail -n 1)
+    [ "$(dpkg-deb -f "$deb" Depends)" = "libc6 (>= ${glibc#GLIBC_})" ] || {
+        echo "FAIL: $(basename "$deb") depends on '$(dpkg-deb -f "$deb" Depends)', its executable needs $glibc"
+        exit 1
+    }
+done
+for arch in x86_64 aarch64; do
+    expect_files "$out/pagetop-$version-linux-$arch.tar.gz" bin/pagetop share/man/man1/pagetop.1 "${package[@]}" LICENSE
+done
+for arch in x86_64 i686; do
+    expect_files "$out/pagetop-$version-windows-$arch.zip" bin/pagetop.exe "${package[@]}" LICENSE README.md
 done
 
 # The amd64 package: installed, used, and removed without a trace.
@@ -71,6 +111,11 @@ for arch in x86_64 aarch64; do
     run=()
     [ $arch = x86_64 ] || run=(qemu-aarch64-static)
     expect_page "${run[@]}" "$folder/bin/pagetop"
+    # It runs whatever the C library, as the README says.
+    file -b "$folder/bin/pagetop" | grep -q 'static-pie linked' || {
+        echo "FAIL: the $arch tarball's pagetop is not statically linked"
+        exit 1
+    }
     # The aarch64 tool cannot run in a build on this machine: its package is
     # found and accepted, and that is all.
     if [ $arch = x86_64 ]; then
