@@ -150,6 +150,26 @@ subdirectory)
     configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || fail "configure failed"
     build "$tmp/named"
     [ ! -e "$tmp/named/deps/pagetop/host" ] || fail "a host pagetop was built though one was named"
+    # A toolchain that looks for programs only under its find root: the host
+    # compiler is found past it. The build tool is given by its path alone,
+    # and the host build must take that one, not another on PATH.
+    {
+        echo "include($toolchain)"
+        echo "set(CMAKE_C_COMPILER $(command -v arm-none-eabi-gcc))"
+        echo "set(CMAKE_OBJCOPY $(command -v arm-none-eabi-objcopy))"
+        echo "set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM ONLY)"
+    } >"$tmp/program-only.cmake"
+    case $generator in
+    *Ninja*) make_program="ninja" ;;
+    *) make_program="make" ;;
+    esac
+    mkdir "$tmp/other-tools"
+    cp "$(command -v $make_program)" "$tmp/other-tools/my-$make_program"
+    printf '#!/bin/sh\necho "not the build tool the build was given" >&2\nexit 1\n' >"$tmp/other-tools/$make_program"
+    chmod +x "$tmp/other-tools/$make_program"
+    PATH=$tmp/other-tools:$PATH configure "$tmp/program-only" -DCMAKE_TOOLCHAIN_FILE="$tmp/program-only.cmake" \
+        -DCMAKE_MAKE_PROGRAM="$tmp/other-tools/my-$make_program" || fail "configure failed"
+    PATH=$tmp/other-tools:$PATH build "$tmp/program-only"
     # The host pagetop is no part of the firmware's install, and a build that
     # asks for it is told so.
     configure "$tmp/install-asked" -DPAGETOP_INSTALL=ON || fail "configure failed"

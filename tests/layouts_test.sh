@@ -3,15 +3,19 @@
 # SPDX-License-Identifier: MIT
 # Every way a build may make the merged file (tests/layouts/): after the
 # merged file changes, one build writes every page right, and a second
-# build writes nothing.
+# build writes nothing. The build's path has a space and an apostrophe in
+# it. A pagetop that dies by a signal stops the build and leaves no page.
 #
-# usage: layouts_test.sh CMAKE GENERATOR SOURCE
-#   SOURCE  pagetop's source
+# usage: layouts_test.sh CMAKE GENERATOR SOURCE [CMAKE_ARG...]
+#   SOURCE     pagetop's source
+#   CMAKE_ARG  for the project, such as a toolchain file for another
+#              machine, which makes pagetop build a host pagetop
 set -u
 # shellcheck source=tests/common.sh
 . "$(dirname "$0")/common.sh"
 cmake=$1 generator=$2 source=$3
-tmp=$(mktemp -d)
+shift 3
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/pagetop's layouts.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 build=$tmp/build
 failures=0
@@ -46,8 +50,15 @@ expect_nothing_to_do() {
 }
 
 head -c 1 /dev/zero >"$tmp/input"
-"$cmake" -S "$source/tests/layouts" -B "$build" -G "$generator" -DCMAKE_BUILD_TYPE=Release \
-    -DPAGETOP_SOURCE="$source" -DINPUT="$tmp/input" >"$tmp/log" 2>&1 || {
+# configure DIR ARG...: configures the project in DIR.
+configure() {
+    local dir=$1
+    shift
+    "$cmake" -S "$source/tests/layouts" -B "$dir" -G "$generator" -DCMAKE_BUILD_TYPE=Release \
+        -DPAGETOP_SOURCE="$source" -DINPUT="$tmp/input" "$@" >"$tmp/log" 2>&1
+}
+
+configure "$build" "$@" || {
     cat "$tmp/log"
     exit 1
 }
@@ -56,4 +67,14 @@ for size in 1234 3024 1024; do
     build_with_size $size
     expect_nothing_to_do
 done
+
+# A pagetop killed half-way through the page.
+printf '#!/bin/sh\nhead -c 3000 /dev/zero\nkill -KILL $$\n' >"$tmp/killed"
+chmod +x "$tmp/killed"
+configure "$tmp/killed-build" -DPAGETOP_HOST_EXECUTABLE="$tmp/killed" || fail "configure failed"
+if "$cmake" --build "$tmp/killed-build" --config Release >"$tmp/log" 2>&1; then
+    fail "the build went on after pagetop was killed"
+fi
+left=$(find "$tmp/killed-build/pages" -type f 2>/dev/null)
+[ -z "$left" ] || fail "a killed pagetop left: $left"
 exit $((failures > 0))
