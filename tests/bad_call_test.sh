@@ -5,10 +5,9 @@
 # message that says what is wrong.
 # usage: bad_call_test.sh CMAKE SOURCE
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 cmake=$1 source=$2
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
 # Each case is a call, or a few lines of CMake ending in one, and what the
 # configure step must say.
 cases=(
@@ -44,13 +43,10 @@ include($source/cmake/pagetop_add_header_page.cmake)
 $call
 END
     if "$cmake" -S "$tmp" -B "$tmp/build" >"$tmp/log" 2>&1; then
-        echo "FAIL: $call was taken"
-        failures=$((failures + 1))
+        fail "$call was taken"
     elif ! tr -s ' \n' '  ' <"$tmp/log" | grep -qF "pagetop_add_header_page: ${cases[k + 1]}"; then
-        echo "FAIL: $call does not say \"${cases[k + 1]}\":"
-        cat "$tmp/log"
-        failures=$((failures + 1))
+        fail "$call does not say \"${cases[k + 1]}\""
     fi
     rm -rf "$tmp/build"
 done
-exit $((failures > 0))
+finish

@@ -1,7 +1,40 @@
 # SPDX-FileCopyrightText: 2026 The pagetop authors
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
-# Sourced by the test scripts.
+# Sourced by the test scripts: what each of them does the same way.
+
+# A folder of the script's own, $tmp, gone when the script ends. Its path
+# has a space, which every build in it must take.
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/pagetop test.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+
+# fail MESSAGE: reports a check that failed, with the last step's output,
+# $tmp/log, and goes on. $context, where the script sets it, says which
+# case failed.
+fail() {
+    echo "FAIL${context:+ ($context)}: $1"
+    [ ! -s "$tmp/log" ] || cat "$tmp/log"
+    failures=$((failures + 1))
+}
+
+# stop MESSAGE: fail, where nothing after it can be checked.
+stop() {
+    fail "$1"
+    finish
+}
+
+# skip REASON: the machine lacks what the test needs.
+skip() {
+    echo "skipped: $1"
+    exit 77
+}
+
+# finish: ends the script, with status 1 if a check failed.
+finish() {
+    [ "$failures" -eq 0 ] || echo "$failures failed"
+    exit $((failures > 0))
+}
 
 # copy_working_tree SOURCE DEST: copies pagetop's files into DEST as they are
 # in SOURCE's working tree, uncommitted changes and new files included, so

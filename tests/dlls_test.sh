@@ -5,13 +5,10 @@
 # the system's own, so no MinGW runtime DLL has to ship beside it.
 # usage: dlls_test.sh OBJDUMP EXE
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 dlls=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p')
-[ -n "$dlls" ] || {
-    echo "no DLL imports read from $2"
-    exit 1
-}
+[ -n "$dlls" ] || stop "no DLL imports read from $2"
 extra=$(grep -v -i -x -E 'kernel32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-.*\.dll' <<<"$dlls")
-[ -z "$extra" ] || {
-    echo "needs DLLs that a plain Windows lacks: $extra"
-    exit 1
-}
+[ -z "$extra" ] || fail "needs DLLs that a plain Windows lacks: $extra"
+finish

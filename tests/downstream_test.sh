@@ -12,22 +12,15 @@
 #            pagetop's source
 #   PROJECT  the downstream project's source
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 way=$1 cmake=$2 generator=$3 project=$4 pagetop=$5 config=${6:-}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 build=$tmp/build
 page=$build/pages/${config:+$config/}header.txt
-failures=0
-
-fail() {
-    echo "FAIL: $1"
-    cat "$tmp/log"
-    failures=$((failures + 1))
-}
 
 case $way in
 find_package)
-    "$cmake" --install "$pagetop" --config "$config" --prefix "$tmp/install" >/dev/null || exit 1
+    "$cmake" --install "$pagetop" --config "$config" --prefix "$tmp/install" >"$tmp/log" || stop "install failed"
     # The package is found where it is, not where it was installed.
     mv "$tmp/install" "$tmp/moved"
     way_args=("-DCMAKE_PREFIX_PATH=$tmp/moved")
@@ -42,10 +35,7 @@ add_subdirectory)
 esac
 
 "$cmake" -S "$project" -B "$build" -G "$generator" "${way_args[@]}" -DCMAKE_BUILD_TYPE="$config" \
-    "-DMERGED_INPUT=$tmp/merged.input" >"$tmp/log" 2>&1 || {
-    cat "$tmp/log"
-    exit 1
-}
+    "-DMERGED_INPUT=$tmp/merged.input" >"$tmp/log" 2>&1 || stop "configure failed"
 
 # build_with_size SIZE: the merged file gets SIZE bytes, and the build runs.
 build_with_size() {
@@ -58,7 +48,7 @@ build_with_size() {
 # the header page with WORD as its first line.
 expect_page() {
     build_with_size "$1" || fail "size $1: the build failed"
-    { echo "$2"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    page_for "$1" >"$tmp/want"
     cmp -s "$page" "$tmp/want" || fail "size $1: want first line $2, got '$(head -n 1 "$page")'"
 }
 
@@ -100,4 +90,4 @@ grep -q '^Total Tests: 0$' "$tmp/log" || fail "pagetop's tests are among the pro
 "$cmake" --install "$build" --config "$config" --prefix "$tmp/project-install" >"$tmp/log" 2>&1
 [ ! -e "$tmp/project-install" ] || fail "the project's install holds: $(cd "$tmp/project-install" && find . -type f)"
 
-exit $((failures > 0))
+finish

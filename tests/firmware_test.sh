@@ -18,10 +18,7 @@ set -u
 # shellcheck source=tests/common.sh
 . "$(dirname "$0")/common.sh"
 way=$1 cmake=$2 generator=$3 source=$4 config=${5:-Release}
-skip() {
-    echo "skipped: $1"
-    exit 77
-}
+context="$way, $generator"
 command -v arm-none-eabi-gcc >/dev/null || skip "needs arm-none-eabi-gcc (gcc-arm-none-eabi)"
 case $way in
 fetch*)
@@ -32,18 +29,9 @@ fetch*)
         skip "needs git and a git checkout of pagetop"
     ;;
 esac
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 project=$source/tests/firmware
 toolchain=$project/arm-none-eabi.cmake
 build=$tmp/build
-
-# fail MESSAGE: says what went wrong, shows the last log, and stops.
-fail() {
-    echo "FAIL ($way, $generator): $1"
-    [ ! -f "$tmp/log" ] || cat "$tmp/log"
-    exit 1
-}
 
 # cross COMMAND...: runs COMMAND with the environment of a cross build.
 cross() {
@@ -63,14 +51,14 @@ configure() {
 # build DIR: builds the firmware in DIR, two jobs at a time, and checks its
 # header page against the image's real size.
 build() {
-    cross "$cmake" --build "$1" --config "$config" --parallel 2 || fail "the build failed"
+    cross "$cmake" --build "$1" --config "$config" --parallel 2 || stop "the build failed"
     # A sub-build that Make cannot hand its job server runs one job at a time.
-    ! grep -i 'jobserver' "$tmp/log" || fail "the build did not share Make's job server"
+    ! grep -i 'jobserver' "$tmp/log" || stop "the build did not share Make's job server"
     local size
-    size=$(wc -c <"$1/app/fw.bin") || fail "no image"
-    { printf '0x%08x\n' "$size"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    size=$(wc -c <"$1/app/fw.bin") || stop "no image"
+    page_for "$size" >"$tmp/want"
     cmp -s "$1/images/header.txt" "$tmp/want" ||
-        fail "the page does not name the image's $size bytes: $(head -n 1 "$1/images/header.txt")"
+        stop "the page does not name the image's $size bytes: $(head -n 1 "$1/images/header.txt")"
 }
 
 # install_host: installs pagetop for this machine into $tmp/install. The
@@ -82,7 +70,7 @@ install_host() {
             -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >"$tmp/log" 2>&1 &&
             "$cmake" --build "$tmp/host" >"$tmp/log" 2>&1 &&
             "$cmake" --install "$tmp/host" --prefix "$tmp/install" >"$tmp/log" 2>&1
-    } || fail "could not install pagetop for the host"
+    } || stop "could not install pagetop for the host"
 }
 
 case $way in
@@ -90,7 +78,7 @@ subdirectory)
     way_args=("-DPAGETOP_SOURCE=$source")
     ;;
 fetch | fetch-installed)
-    commit=$(working_tree_repo "$source" "$tmp/pagetop.git") || fail "could not copy pagetop's working tree"
+    commit=$(working_tree_repo "$source" "$tmp/pagetop.git") || stop "could not copy pagetop's working tree"
     way_args=(-DPAGETOP_WAY=fetch "-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$commit")
     if [ "$way" = fetch ]; then
         # The fall-back to the source, even where a pagetop is installed.
@@ -110,17 +98,17 @@ package)
     ;;
 esac
 
-configure "$build" -DFIRMWARE_PADDING=100 || fail "configure failed"
+configure "$build" -DFIRMWARE_PADDING=100 || stop "configure failed"
 case $way in
 subdirectory | fetch) said="building a host pagetop with /" ;;
 *) said="using $tmp/install/bin/pagetop" ;;
 esac
 grep -q -- "^-- pagetop: $said" "$tmp/log" ||
-    fail "the configure step does not say which pagetop the build uses: '-- pagetop: $said'"
+    stop "the configure step does not say which pagetop the build uses: '-- pagetop: $said'"
 build "$build"
 tool=$(cat "$build/pagetop-path-$config.txt")
 { "$tool" 1 >"$tmp/page" && [ "$(head -n 1 "$tmp/page")" = 0x00000001 ]; } ||
-    fail "the page rule runs $tool, which does not run here"
+    stop "the page rule runs $tool, which does not run here"
 
 # A second build has nothing to do.
 touch "$tmp/marker"
@@ -128,28 +116,28 @@ sleep 1
 build "$build"
 # Only the build tools' own records of dependencies may be written again.
 changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
-[ -z "$changed" ] || fail "a second build wrote: $changed"
+[ -z "$changed" ] || stop "a second build wrote: $changed"
 
 # The image grows, and the page follows it.
-configure "$build" -DFIRMWARE_PADDING=5000 || fail "configure failed"
+configure "$build" -DFIRMWARE_PADDING=5000 || stop "configure failed"
 build "$build"
 
 case $way in
 fetch-installed)
-    [ ! -e "$build/_deps/pagetop-src" ] || fail "pagetop was fetched though one is installed"
+    [ ! -e "$build/_deps/pagetop-src" ] || stop "pagetop was fetched though one is installed"
     ;;
 fetch)
     # A change to pagetop's source rebuilds the host tool, and the page is
     # written again.
     touch "$build/_deps/pagetop-src/sw/tools/conv/pagetop.cpp"
     build "$build"
-    grep -q 'Writing the header page' "$tmp/log" || fail "a rebuilt pagetop did not write the page again"
+    grep -q 'Writing the header page' "$tmp/log" || stop "a rebuilt pagetop did not write the page again"
     ;;
 subdirectory)
     # A pagetop the user names is used as it is, and none is built.
-    configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || fail "configure failed"
+    configure "$tmp/named" -DPAGETOP_HOST_EXECUTABLE="$tool" || stop "configure failed"
     build "$tmp/named"
-    [ ! -e "$tmp/named/deps/pagetop/host" ] || fail "a host pagetop was built though one was named"
+    [ ! -e "$tmp/named/deps/pagetop/host" ] || stop "a host pagetop was built though one was named"
     # A toolchain that looks for programs only under its find root: the host
     # compiler is found past it. The build tool is given by its path alone,
     # and the host build must take that one, not another on PATH.
@@ -163,23 +151,25 @@ subdirectory)
     *Ninja*) make_program="ninja" ;;
     *) make_program="make" ;;
     esac
-    mkdir "$tmp/other-tools"
-    cp "$(command -v $make_program)" "$tmp/other-tools/my-$make_program"
-    printf '#!/bin/sh\necho "not the build tool the build was given" >&2\nexit 1\n' >"$tmp/other-tools/$make_program"
-    chmod +x "$tmp/other-tools/$make_program"
-    PATH=$tmp/other-tools:$PATH configure "$tmp/program-only" -DCMAKE_TOOLCHAIN_FILE="$tmp/program-only.cmake" \
-        -DCMAKE_MAKE_PROGRAM="$tmp/other-tools/my-$make_program" || fail "configure failed"
-    PATH=$tmp/other-tools:$PATH build "$tmp/program-only"
+    # CMake's Makefiles take no build tool whose path has a space.
+    tools=$(mktemp -d)
+    trap 'rm -rf "$tmp" "$tools"' EXIT
+    cp "$(command -v $make_program)" "$tools/my-$make_program"
+    printf '#!/bin/sh\necho "not the build tool the build was given" >&2\nexit 1\n' >"$tools/$make_program"
+    chmod +x "$tools/$make_program"
+    PATH=$tools:$PATH configure "$tmp/program-only" -DCMAKE_TOOLCHAIN_FILE="$tmp/program-only.cmake" \
+        -DCMAKE_MAKE_PROGRAM="$tools/my-$make_program" || stop "configure failed"
+    PATH=$tools:$PATH build "$tmp/program-only"
     # The host pagetop is no part of the firmware's install, and a build that
     # asks for it is told so.
-    configure "$tmp/install-asked" -DPAGETOP_INSTALL=ON || fail "configure failed"
-    grep -q 'PAGETOP_INSTALL installs nothing' "$tmp/log" || fail "PAGETOP_INSTALL=ON passes in silence"
+    configure "$tmp/install-asked" -DPAGETOP_INSTALL=ON || stop "configure failed"
+    grep -q 'PAGETOP_INSTALL installs nothing' "$tmp/log" || stop "PAGETOP_INSTALL=ON passes in silence"
     # Without a host compiler, the configure step stops and says what to set.
     if configure "$tmp/no-compiler" -DPAGETOP_HOST_CXX_COMPILER=/nonexistent/c++; then
-        fail "configure went on without a host compiler"
+        stop "configure went on without a host compiler"
     fi
     { grep -q PAGETOP_HOST_CXX_COMPILER "$tmp/log" && grep -q PAGETOP_HOST_EXECUTABLE "$tmp/log"; } ||
-        fail "the configure step does not name the variables to set"
+        stop "the configure step does not name the variables to set"
     ;;
 esac
-exit 0
+finish

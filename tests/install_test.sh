@@ -6,16 +6,12 @@
 # usage: install_test.sh CMAKE BUILD_DIR CONFIG FILE...
 #   FILE  a path the install must create, relative to the prefix
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 cmake=$1 build=$2 config=$3
 shift 3
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-"$cmake" --install "$build" --config "$config" --prefix "$prefix" >/dev/null || exit 1
-status=0
+"$cmake" --install "$build" --config "$config" --prefix "$tmp/install" >"$tmp/log" || stop "the install failed"
 for file in "$@"; do
-    [ -f "$prefix/$file" ] || {
-        echo "not installed: $file"
-        status=1
-    }
+    [ -f "$tmp/install/$file" ] || fail "not installed: $file"
 done
-exit $status
+finish

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Every way a build may make the merged file (tests/layouts/): after the
 # merged file changes, one build writes every page right, and a second
-# build writes nothing. The build's path has a space and an apostrophe in
-# it. A pagetop that dies by a signal stops the build and leaves no page.
+# build writes nothing, in a build folder whose path has a space and an
+# apostrophe. A pagetop that dies by a signal stops the build and leaves no page.
 #
 # usage: layouts_test.sh CMAKE GENERATOR SOURCE [CMAKE_ARG...]
 #   SOURCE     pagetop's source
@@ -15,16 +15,8 @@ set -u
 . "$(dirname "$0")/common.sh"
 cmake=$1 generator=$2 source=$3
 shift 3
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/pagetop's layouts.XXXXXX")
-trap 'rm -rf "$tmp"' EXIT
-build=$tmp/build
-failures=0
-
-fail() {
-    echo "FAIL ($generator): $1"
-    cat "$tmp/log"
-    failures=$((failures + 1))
-}
+context=$generator
+build="$tmp/pagetop's build"
 
 # build_with_size SIZE: the input gets SIZE bytes, one build runs, and every
 # page must name SIZE.
@@ -58,10 +50,7 @@ configure() {
         -DPAGETOP_SOURCE="$source" -DINPUT="$tmp/input" "$@" >"$tmp/log" 2>&1
 }
 
-configure "$build" "$@" || {
-    cat "$tmp/log"
-    exit 1
-}
+configure "$build" "$@" || stop "configure failed"
 for size in 1234 3024 1024; do
     sleep 1 # a new time stamp for the input
     build_with_size $size
@@ -77,4 +66,4 @@ if "$cmake" --build "$tmp/killed-build" --config Release >"$tmp/log" 2>&1; then
 fi
 left=$(find "$tmp/killed-build/pages" -type f 2>/dev/null)
 [ -z "$left" ] || fail "a killed pagetop left: $left"
-exit $((failures > 0))
+finish

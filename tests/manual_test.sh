@@ -12,31 +12,14 @@ set -u
 # shellcheck source=tests/common.sh
 . "$(dirname "$0")/common.sh"
 page=$1 version=$2 tool=${3:-}
-grep -q "^\.TH PAGETOP 1 [0-9-]* \"pagetop $version\" " "$page" || {
-    echo "the manual page's .TH does not name version $version: $(grep '^\.TH' "$page")"
-    exit 1
-}
-if ! command -v groff >/dev/null || ! command -v man >/dev/null; then
-    echo "skipped: needs groff and man"
-    exit 77
-fi
-warnings=$(groff -man -ww -z "$page" 2>&1 && man --warnings -l "$page" 2>&1 >/dev/null) || {
-    echo "the manual page does not render: $warnings"
-    exit 1
-}
-[ -z "$warnings" ] || {
-    echo "$warnings"
-    exit 1
-}
-[ -n "$tool" ] || exit 0
+grep -q "^\.TH PAGETOP 1 [0-9-]* \"pagetop $version\" " "$page" ||
+    stop "the manual page's .TH does not name version $version: $(grep '^\.TH' "$page")"
+{ command -v groff && command -v man; } >/dev/null || skip "needs groff and man"
+warnings=$(groff -man -ww -z "$page" 2>&1 && man --warnings -l "$page" 2>&1 >/dev/null) ||
+    stop "the manual page does not render: $warnings"
+[ -z "$warnings" ] || stop "the manual page renders with warnings: $warnings"
+[ -n "$tool" ] || finish
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $1"
-    failures=$((failures + 1))
-}
 # What a reader sees, as a terminal shows it: no tabs, no overstrikes.
 MANWIDTH=200 man -l "$page" 2>/dev/null | col -bx >"$tmp/man.txt"
 # section NAME: the lines of the section NAME.
@@ -73,4 +56,4 @@ cmp -s "$tmp/run/header.txt" "$tmp/want" || fail "the shell example writes no pa
 rm -f "$tmp/run/header.txt"
 (cd "$tmp/run" && make -f "$tmp/example2" >/dev/null 2>&1) || fail "the Makefile example fails: $(cat "$tmp/example2")"
 cmp -s "$tmp/run/header.txt" "$tmp/want" || fail "the Makefile example writes no page for 1234"
-exit $((failures > 0))
+finish

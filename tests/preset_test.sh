@@ -8,17 +8,15 @@
 # usage: tests/preset_test.sh PRESET...
 # shellcheck disable=SC2317 # the checks below run through expect
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 cd "$(dirname "$0")/.." || exit
-failures=0
 
 # expect PRESET WHAT COMMAND...: COMMAND succeeds on build/PRESET.
 expect() {
     local preset=$1 what=$2
     shift 2
-    "$@" >/dev/null 2>&1 || {
-        echo "FAIL: preset $preset: $what"
-        failures=$((failures + 1))
-    }
+    "$@" >/dev/null 2>&1 || fail "preset $preset: $what"
 }
 
 # has FILE TEXT: FILE's `file` description holds TEXT.
@@ -66,4 +64,4 @@ for preset in "$@"; do
         ;;
     esac
 done
-exit $((failures > 0))
+finish

@@ -4,27 +4,19 @@
 # The README's CMake examples, as written, in a project of their own that
 # finds an installed pagetop: the merged file made by a command, and the one
 # that a POST_BUILD step writes. After one build the page names the merged
-# file's size, after a change too, and a second build does nothing.
+# file's size, after a change too, and a second build does nothing. And the
+# help text the README shows is the tool's.
 #
 # usage: readme_test.sh CMAKE GENERATOR PAGETOP_BUILD CONFIG
 #   PAGETOP_BUILD  a build of pagetop, installed here
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 cmake=$1 generator=$2 pagetop=$3 config=$4
+context=$generator
 source=$(cd "$(dirname "$0")/.." && pwd)
-command -v cc >/dev/null || {
-    echo "skipped: needs cc, for the POST_BUILD example's executable"
-    exit 77
-}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+command -v cc >/dev/null || skip "needs cc, for the POST_BUILD example's executable"
 project=$tmp/project build=$tmp/build
-failures=0
-
-fail() {
-    echo "FAIL ($generator): $1"
-    cat "$tmp/log"
-    failures=$((failures + 1))
-}
 
 # example N: the README's Nth cmake block.
 example() {
@@ -39,7 +31,7 @@ build() {
 
 # expect_page FILE MERGED: FILE is the header page of the file MERGED.
 expect_page() {
-    { printf '0x%08x\n' "$(wc -c <"$2")"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    page_for "$(wc -c <"$2")" >"$tmp/want"
     cmp -s "$1" "$tmp/want" || fail "$1 does not name the size of $2: $(head -n 1 "$1")"
 }
 
@@ -53,7 +45,12 @@ expect_nothing_to_do() {
     [ -z "$changed" ] || fail "a second build wrote: $changed"
 }
 
-"$cmake" --install "$pagetop" --config "$config" --prefix "$tmp/install" >/dev/null || exit 1
+"$cmake" --install "$pagetop" --config "$config" --prefix "$tmp/install" >"$tmp/log" || stop "install failed"
+# The block after the line that says the help text comes.
+sed -n '/prints its help text/,$p' "$source/README.md" | awk '/^```/ { if (inside) exit; inside = 1; next } inside' >"$tmp/want"
+"$tmp/install/bin/pagetop" >"$tmp/help"
+cmp -s "$tmp/help" "$tmp/want" || fail "the README's help text is not the tool's: $(diff "$tmp/want" "$tmp/help")"
+
 mkdir "$project"
 {
     echo 'cmake_minimum_required(VERSION 3.18)'
@@ -68,10 +65,7 @@ head -c 100 /dev/zero >"$project/boot.bin"
 head -c 1134 /dev/zero >"$project/app.bin"
 
 "$cmake" -S "$project" -B "$build" -G "$generator" -DCMAKE_BUILD_TYPE="$config" \
-    -DCMAKE_PREFIX_PATH="$tmp/install" -DCMAKE_C_FLAGS=-DSIZE=1 >"$tmp/log" 2>&1 || {
-    cat "$tmp/log"
-    exit 1
-}
+    -DCMAKE_PREFIX_PATH="$tmp/install" -DCMAKE_C_FLAGS=-DSIZE=1 >"$tmp/log" 2>&1 || stop "configure failed"
 build
 expect_page "$build/header.txt" "$build/merged.bin"
 expect_page "$build/images/header.txt" "$build/fw.bin"
@@ -84,4 +78,4 @@ build
 expect_page "$build/header.txt" "$build/merged.bin"
 expect_page "$build/images/header.txt" "$build/fw.bin"
 expect_nothing_to_do
-exit $((failures > 0))
+finish

@@ -9,26 +9,17 @@
 # usage: windows_cmake_test.sh CMAKE_EXE NINJA_EXE PREFIX...
 #   PREFIX  an unpacked Windows release zip, or a Windows install of pagetop
 set -u
+# shellcheck source=tests/common.sh
+. "$(dirname "$0")/common.sh"
 cmake_exe=$1 ninja_exe=$2
 shift 2
 source=$(cd "$(dirname "$0")/.." && pwd)
 wine=$(command -v /usr/lib/wine/wine64 wine64 | head -n 1)
-[ -n "$wine" ] || {
-    echo "skipped: needs wine64"
-    exit 77
-}
-tmp=$(mktemp -d)
+[ -n "$wine" ] || skip "needs wine64"
 # One wine server for the whole test: a program started while the last
 # one's server shuts down may fail with "unknown error".
 "$source/cmake/wine-run" "$tmp/wine" "$(dirname "$wine")/wineserver" -p
 trap '"$source/cmake/wine-run" "$tmp/wine" "$(dirname "$wine")/wineserver" -k; rm -rf "$tmp"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL ($prefix): $1"
-    cat "$tmp/log"
-    failures=$((failures + 1))
-}
 
 # cmake ARG...: Windows CMake, its output in $tmp/log.
 cmake() {
@@ -37,11 +28,12 @@ cmake() {
 
 # expect_page FILE SIZE: FILE is the header page for SIZE bytes, to the byte.
 expect_page() {
-    { printf '0x%08x\n' "$2"; yes 0x00000000 | head -n 511; } >"$tmp/want"
+    page_for "$2" >"$tmp/want"
     cmp -s "$1" "$tmp/want" || fail "$1 is not the page for $2 bytes: $(head -n 1 "$1" | od -c | head -n 1)"
 }
 
 for prefix in "$@"; do
+    context=$prefix
     build=$tmp/build
     rm -rf "$build"
     head -c 1234 /dev/zero >"$tmp/parts"
@@ -72,4 +64,4 @@ for prefix in "$@"; do
         fail "the build for 4294967296 bytes does not say why it stopped"
     [ ! -e "$build/big.txt" ] || fail "the build for 4294967296 bytes left a page"
 done
-exit $((failures > 0))
+finish
