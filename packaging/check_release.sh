@@ -14,9 +14,9 @@ set -euo pipefail
 out=$(cd "$1" && pwd)
 source=$(cd "$(dirname "$0")/.." && pwd)
 version=$(cat "$source/VERSION")
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-want_md5=$({ echo 0x000004d2; for ((i = 0; i < 511; i++)); do echo 0x00000000; done; } | md5sum)
+# shellcheck source=tests/common.sh
+. "$source/tests/common.sh"
+want_md5=$(page_for 1234 | md5sum)
 
 # expect_page COMMAND...: COMMAND 1234 writes the page for 1234.
 expect_page() {

@@ -39,7 +39,7 @@ for ((k = 0; k < ${#cases[@]}; k += 2)); do
     cat >"$tmp/CMakeLists.txt" <<END
 cmake_minimum_required(VERSION 3.18)
 project(bad_call LANGUAGES NONE)
-include($source/cmake/pagetop_add_header_page.cmake)
+include("$source/cmake/pagetop_add_header_page.cmake")
 $call
 END
     if "$cmake" -S "$tmp" -B "$tmp/build" >"$tmp/log" 2>&1; then

@@ -61,6 +61,9 @@ working_tree_repo() {
 
 # page_for SIZE: prints the header page for a merged file of SIZE bytes.
 page_for() {
+    local word
     printf '0x%08x\n' "$1"
-    yes 0x00000000 | head -n 511
+    for ((word = 1; word < 512; word++)); do
+        echo 0x00000000
+    done
 }
