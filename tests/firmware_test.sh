@@ -142,9 +142,9 @@ subdirectory)
     # compiler is found past it. The build tool is given by its path alone,
     # and the host build must take that one, not another on PATH.
     {
-        echo "include($toolchain)"
-        echo "set(CMAKE_C_COMPILER $(command -v arm-none-eabi-gcc))"
-        echo "set(CMAKE_OBJCOPY $(command -v arm-none-eabi-objcopy))"
+        echo "include(\"$toolchain\")"
+        echo "set(CMAKE_C_COMPILER \"$(command -v arm-none-eabi-gcc)\")"
+        echo "set(CMAKE_OBJCOPY \"$(command -v arm-none-eabi-objcopy)\")"
         echo "set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM ONLY)"
     } >"$tmp/program-only.cmake"
     case $generator in
