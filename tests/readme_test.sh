@@ -7,12 +7,13 @@
 # file's size, after a change too, and a second build does nothing. And the
 # help text the README shows is the tool's.
 #
-# usage: readme_test.sh CMAKE GENERATOR PAGETOP_BUILD CONFIG
+# usage: readme_test.sh CMAKE GENERATOR PAGETOP_BUILD CONFIG TOOL
 #   PAGETOP_BUILD  a build of pagetop, installed here
+#   TOOL           the tool it built
 set -u
 # shellcheck source=tests/common.sh
 . "$(dirname "$0")/common.sh"
-cmake=$1 generator=$2 pagetop=$3 config=$4
+cmake=$1 generator=$2 pagetop=$3 config=$4 tool=$5
 context=$generator
 source=$(cd "$(dirname "$0")/.." && pwd)
 command -v cc >/dev/null || skip "needs cc, for the POST_BUILD example's executable"
@@ -48,7 +49,7 @@ expect_nothing_to_do() {
 "$cmake" --install "$pagetop" --config "$config" --prefix "$tmp/install" >"$tmp/log" || stop "install failed"
 # The block after the line that says the help text comes.
 sed -n '/prints its help text/,$p' "$source/README.md" | awk '/^```/ { if (inside) exit; inside = 1; next } inside' >"$tmp/want"
-"$tmp/install/bin/pagetop" >"$tmp/help"
+"$tool" >"$tmp/help"
 cmp -s "$tmp/help" "$tmp/want" || fail "the README's help text is not the tool's: $(diff "$tmp/want" "$tmp/help")"
 
 mkdir "$project"
