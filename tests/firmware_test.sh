@@ -145,6 +145,8 @@ subdirectory)
         echo "include(\"$toolchain\")"
         echo "set(CMAKE_C_COMPILER \"$(command -v arm-none-eabi-gcc)\")"
         echo "set(CMAKE_OBJCOPY \"$(command -v arm-none-eabi-objcopy)\")"
+        echo "set(CMAKE_AR \"$(command -v arm-none-eabi-ar)\")"
+        echo "set(CMAKE_RANLIB \"$(command -v arm-none-eabi-ranlib)\")"
         echo "set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM ONLY)"
     } >"$tmp/program-only.cmake"
     case $generator in
