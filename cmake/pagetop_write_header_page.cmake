@@ -8,10 +8,10 @@
 file(SIZE "${MERGED}" size)
 # pagetop keeps the low 32 bits of its argument: past 32 bits the page would
 # name another size. Windows CMake's file(SIZE) keeps only the low 32 bits
-# itself, so ask for the byte at offset 4294967295 too: it is there only in
-# a file too large for the page.
+# itself, so the test is whether the file has a byte at offset 4294967295;
+# the message gives the size where file(SIZE) knows it.
 file(READ "${MERGED}" last_byte OFFSET 4294967295 LIMIT 1 HEX)
-if(size GREATER 4294967295 OR NOT last_byte STREQUAL "")
+if(NOT last_byte STREQUAL "")
     if(NOT size GREATER 4294967295)
         set(size "at least 4294967296")
     endif()
