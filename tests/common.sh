@@ -59,11 +59,28 @@ working_tree_repo() {
         git -C "$2" rev-parse HEAD
 }
 
-# page_for SIZE: prints the header page for a merged file of SIZE bytes.
-page_for() {
+# is_page FILE SIZE: whether FILE is, byte for byte, the header page for a
+# merged file of SIZE bytes.
+is_page() {
     local word
-    printf '0x%08x\n' "$1"
-    for ((word = 1; word < 512; word++)); do
-        echo 0x00000000
-    done
+    {
+        printf '0x%08x\n' "$2"
+        for ((word = 1; word < 512; word++)); do
+            echo 0x00000000
+        done
+    } | cmp -s "$1" -
+}
+
+# mark_time: notes the time for written_since, and lets a second pass, so
+# that whatever is written next has a newer time stamp.
+mark_time() {
+    touch "$tmp/marker"
+    sleep 1
+}
+
+# written_since DIR: the files in DIR written since mark_time, but for the
+# build tools' own records of dependencies, which a build with nothing to do
+# may write again.
+written_since() {
+    find "$1" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*'
 }

@@ -48,8 +48,7 @@ build_with_size() {
 # the header page with WORD as its first line.
 expect_page() {
     build_with_size "$1" || fail "size $1: the build failed"
-    page_for "$1" >"$tmp/want"
-    cmp -s "$page" "$tmp/want" || fail "size $1: want first line $2, got '$(head -n 1 "$page")'"
+    is_page "$page" "$1" || fail "size $1: want first line $2, got '$(head -n 1 "$page")'"
 }
 
 # expect_no_page SIZE MESSAGE: with a merged file of SIZE bytes, the build

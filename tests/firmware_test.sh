@@ -56,8 +56,7 @@ build() {
     ! grep -i 'jobserver' "$tmp/log" || stop "the build did not share Make's job server"
     local size
     size=$(wc -c <"$1/app/fw.bin") || stop "no image"
-    page_for "$size" >"$tmp/want"
-    cmp -s "$1/images/header.txt" "$tmp/want" ||
+    is_page "$1/images/header.txt" "$size" ||
         stop "the page does not name the image's $size bytes: $(head -n 1 "$1/images/header.txt")"
 }
 
@@ -111,11 +110,9 @@ tool=$(cat "$build/pagetop-path-$config.txt")
     stop "the page rule runs $tool, which does not run here"
 
 # A second build has nothing to do.
-touch "$tmp/marker"
-sleep 1
+mark_time
 build "$build"
-# Only the build tools' own records of dependencies may be written again.
-changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
+changed=$(written_since "$build")
 [ -z "$changed" ] || stop "a second build wrote: $changed"
 
 # The image grows, and the page follows it.

@@ -23,21 +23,19 @@ build="$tmp/pagetop's build"
 build_with_size() {
     head -c "$1" /dev/zero >"$tmp/input"
     "$cmake" --build "$build" --config Release >"$tmp/log" 2>&1 || fail "size $1: the build failed"
-    page_for "$1" >"$tmp/want"
     local page
     for page in command plain post-build other-command; do
-        cmp -s "$build/pages/$page.txt" "$tmp/want" ||
+        is_page "$build/pages/$page.txt" "$1" ||
             fail "size $1: pages/$page.txt says $(head -n 1 "$build/pages/$page.txt")"
     done
 }
 
 # expect_nothing_to_do: a second build writes no file.
 expect_nothing_to_do() {
-    touch "$tmp/marker"
-    sleep 1
+    mark_time
     "$cmake" --build "$build" --config Release >"$tmp/log" 2>&1 || fail "the second build failed"
     local changed
-    changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
+    changed=$(written_since "$build")
     [ -z "$changed" ] || fail "a second build wrote: $changed"
 }
 

@@ -49,11 +49,10 @@ section EXAMPLES | awk -v out="$tmp/example" -v n=1 '
     { if (inside) n++; inside = 0 }'
 mkdir "$tmp/run"
 head -c 1234 /dev/zero >"$tmp/run/merged.bin"
-page_for 1234 >"$tmp/want"
 PATH=$(cd "$(dirname "$tool")" && pwd):$PATH
 (cd "$tmp/run" && sh "$tmp/example1") || fail "the shell example fails: $(cat "$tmp/example1")"
-cmp -s "$tmp/run/header.txt" "$tmp/want" || fail "the shell example writes no page for 1234"
+is_page "$tmp/run/header.txt" 1234 || fail "the shell example writes no page for 1234"
 rm -f "$tmp/run/header.txt"
 (cd "$tmp/run" && make -f "$tmp/example2" >/dev/null 2>&1) || fail "the Makefile example fails: $(cat "$tmp/example2")"
-cmp -s "$tmp/run/header.txt" "$tmp/want" || fail "the Makefile example writes no page for 1234"
+is_page "$tmp/run/header.txt" 1234 || fail "the Makefile example writes no page for 1234"
 finish

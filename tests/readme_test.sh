@@ -32,17 +32,15 @@ build() {
 
 # expect_page FILE MERGED: FILE is the header page of the file MERGED.
 expect_page() {
-    page_for "$(wc -c <"$2")" >"$tmp/want"
-    cmp -s "$1" "$tmp/want" || fail "$1 does not name the size of $2: $(head -n 1 "$1")"
+    is_page "$1" "$(wc -c <"$2")" || fail "$1 does not name the size of $2: $(head -n 1 "$1")"
 }
 
 # expect_nothing_to_do: a second build writes no file.
 expect_nothing_to_do() {
-    touch "$tmp/marker"
-    sleep 1
+    mark_time
     build
     local changed
-    changed=$(find "$build" -newer "$tmp/marker" -type f ! -name '.ninja_*' ! -name 'compiler_depend.*')
+    changed=$(written_since "$build")
     [ -z "$changed" ] || fail "a second build wrote: $changed"
 }
 

@@ -11,8 +11,6 @@ set -euo pipefail
 source=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=tests/common.sh
 . "$source/tests/common.sh"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 copies=("$tmp/a/pagetop" "$tmp/another/path/src")
 for copy in "${copies[@]}"; do
     copy_working_tree "$source" "$copy"

@@ -28,8 +28,7 @@ cmake() {
 
 # expect_page FILE SIZE: FILE is the header page for SIZE bytes, to the byte.
 expect_page() {
-    page_for "$2" >"$tmp/want"
-    cmp -s "$1" "$tmp/want" || fail "$1 is not the page for $2 bytes: $(head -n 1 "$1" | od -c | head -n 1)"
+    is_page "$1" "$2" || fail "$1 is not the page for $2 bytes: $(head -n 1 "$1" | od -c | head -n 1)"
 }
 
 for prefix in "$@"; do
