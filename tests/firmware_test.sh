@@ -45,7 +45,7 @@ configure() {
     local dir=$1
     shift
     cross "$cmake" -S "$project" -B "$dir" -G "$generator" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE="$config" -DPAGETOP_WAY="$way" "${way_args[@]}" "$@"
+        -DCMAKE_BUILD_TYPE="$config" -DPAGETOP_WAY="${way%-installed}" "${way_args[@]}" "$@"
 }
 
 # build DIR: builds the firmware in DIR, two jobs at a time, and checks its
@@ -78,7 +78,7 @@ subdirectory)
     ;;
 fetch | fetch-installed)
     commit=$(working_tree_repo "$source" "$tmp/pagetop.git") || stop "could not copy pagetop's working tree"
-    way_args=(-DPAGETOP_WAY=fetch "-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$commit")
+    way_args=("-DPAGETOP_SOURCE=$tmp/pagetop.git" "-DPAGETOP_TAG=$commit")
     if [ "$way" = fetch ]; then
         # The fall-back to the source, even where a pagetop is installed.
         way_args+=(-DCMAKE_DISABLE_FIND_PACKAGE_pagetop=ON)
