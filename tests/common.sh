@@ -24,9 +24,13 @@ stop() {
     finish
 }
 
-# skip REASON: the machine lacks what the test needs.
+# skip REASON: the machine lacks what the test needs. The reason also goes
+# into the note that ctest prints after its run (tests/CMakeLists.txt).
 skip() {
     echo "skipped: $1"
+    if [ -n "${PAGETOP_SKIP_NOTE:-}" ]; then
+        mkdir -p "$(dirname "$PAGETOP_SKIP_NOTE")" && echo "$1" >"$PAGETOP_SKIP_NOTE"
+    fi
     exit 77
 }
 
